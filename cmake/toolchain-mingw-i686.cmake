@@ -1,0 +1,5 @@
+# MinGW-w64 cross build for 32-bit Windows (compiled and linked here, never run).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(VORBIN_MINGW_PREFIX i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
