@@ -1,6 +1,7 @@
 // Folder, file and link functions on POSIX systems.
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,7 +22,9 @@ std::string LocalAppDataFolder() {
     return std::string();
 }
 
-const char* PathSeparator() { return "/"; }
+const char* PathSeparator() {
+    return "/";
+}
 
 bool FileExists(const std::string& p) {
     struct stat st;
@@ -41,17 +44,33 @@ bool OpenLink(const std::string& target) {
     if (::posix_spawnp(&pid, "xdg-open", nullptr, nullptr, const_cast<char* const*>(argv),
                        environ) != 0)
         return false;
-    // Reap the launcher without waiting for the opened program: xdg-open itself returns
-    // quickly; a child that has not ended yet is left to finish on its own.
+    // Never wait for the opened program. A launcher that has already ended is reaped here;
+    // one still running is collected by the system when this process ends.
     int status = 0;
     ::waitpid(pid, &status, WNOHANG);
     return true;
 }
 
-bool SyncFileToDisk(std::FILE* f) { return std::fflush(f) == 0 && ::fsync(fileno(f)) == 0; }
-
-bool ReplaceFileAtomically(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+bool SyncFileToDisk(std::FILE* f) {
+    return std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
 }
 
-bool RemoveFile(const std::string& p) { return std::remove(p.c_str()) == 0; }
+bool ReplaceFileAtomically(const std::string& from, const std::string& to) {
+    if (std::rename(from.c_str(), to.c_str()) != 0)
+        return false;
+    // The rename itself lives in the folder: write the folder out too, so that after a power
+    // cut the name points at the new file. A folder that cannot be synced changes nothing.
+    std::string::size_type slash = to.find_last_of('/');
+    std::string folder = slash == std::string::npos ? "." : to.substr(0, slash + 1);
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return true;
+}
+
+// unlink, not remove: a directory standing where a file is expected must never go.
+bool RemoveFile(const std::string& p) {
+    return ::unlink(p.c_str()) == 0;
+}

@@ -1,8 +1,6 @@
 // Text helpers: 8-bit <-> UTF-16, number formats, padding, replacing.
 #include "util/text.h"
 
-#include <cinttypes>
-#include <cstdio>
 #include <sstream>
 
 std::wstring ToWide(std::string s) {
@@ -25,9 +23,16 @@ std::string ToNarrow(std::wstring w) {
 }
 
 std::string FormatInt64(std::int64_t v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%" PRId64, v);
-    return buf;
+    // Digits made by hand: the C runtime's 64-bit printf formats differ between builds.
+    // The magnitude is taken as unsigned so that the most negative value needs no special case.
+    std::uint64_t magnitude =
+        v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    return v < 0 ? "-" + digits : digits;
 }
 
 std::string FormatZeroPadded(int value, int width) {
