@@ -13,6 +13,13 @@ struct LocalTime {
     int minute = 0;
     int second = 0;
     int millisecond = 0;
+
+    bool operator==(const LocalTime& o) const {
+        return year == o.year && month == o.month && dayOfWeek == o.dayOfWeek && day == o.day &&
+               hour == o.hour && minute == o.minute && second == o.second &&
+               millisecond == o.millisecond;
+    }
+    bool operator!=(const LocalTime& o) const { return !(*this == o); }
 };
 
 // Calendar fields -> 100-nanosecond intervals since 1601-01-01 00:00, the count Windows'
