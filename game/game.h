@@ -8,7 +8,8 @@
 //   InputSource (polled once per player step) and a GameDisplay. It may attach a BoardView
 //   to `board` to hear of every cell store.
 // - The front end calls: newGame() / abandonGame() for the play button, tick() every 30 ms
-//   from the game timer, showIdlePicture() once after building its elements, and it sets
+//   from the game timer, refreshHud() and showIdlePicture() once after building its
+//   elements (the score boxes, then the field's idle picture), and it sets
 //   `infiniteLives`, `joystickEnabled` and `rankingLines` directly.
 // - The Game calls back only the display (texts, sounds, gameStarted / gameAbandoned /
 //   gameOver), the clock and the input. No display call changes a game value.
@@ -45,7 +46,8 @@ class Game {
     void connect(Clock& newClock, InputSource& newInput, GameDisplay& newDisplay);
 
     // --- What the front end calls -------------------------------------------------------
-    // A new game on level 1 with 3 lives (999 with infiniteLives).
+    // A new game on level 1 with 3 lives (999 with infiniteLives), the player at (1, 13).
+    // A pause still pending from an abandoned game is dropped.
     void newGame();
     // Stops the game and draws the idle picture. A pending pause still resolves on time.
     void abandonGame();

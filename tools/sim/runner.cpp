@@ -2,7 +2,6 @@
 #include "tools/sim/runner.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <istream>
 #include <ostream>
 #include <sstream>

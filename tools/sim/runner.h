@@ -32,8 +32,6 @@ class SimRunner {
     void execute(const std::string& line, std::ostream& out, std::ostream& err);
     void run(std::istream& in, std::ostream& out, std::ostream& err);
 
-    const Game& currentGame() const { return game; }
-
   private:
     void printState(std::ostream& out) const;
     void printBoard(std::ostream& out) const;
