@@ -93,14 +93,14 @@ const std::map<char32_t, const char*>& Glyphs() {
 
 std::vector<std::string> GlyphRows(char32_t ch) {
     auto it = Glyphs().find(ch);
-    std::string spec = it != Glyphs().end() ? it->second : Glyphs().at(U'?');
+    std::string pattern = it != Glyphs().end() ? it->second : Glyphs().at(U'?');
     std::vector<std::string> rows;
     std::size_t start = 0;
-    while (start <= spec.size()) {
-        std::size_t end = spec.find('/', start);
+    while (start <= pattern.size()) {
+        std::size_t end = pattern.find('/', start);
         if (end == std::string::npos)
-            end = spec.size();
-        rows.push_back(spec.substr(start, end - start));
+            end = pattern.size();
+        rows.push_back(pattern.substr(start, end - start));
         start = end + 1;
     }
     return rows;
