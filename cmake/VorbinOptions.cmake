@@ -2,9 +2,10 @@
 option(VORBIN_WERROR "Treat compiler warnings as errors" OFF)
 option(VORBIN_SANITIZE "Build with AddressSanitizer and UBSan (native build only)" OFF)
 
-add_compile_options(-Wall -Wextra)
+# C and C++ only: windres (the resource compiler) takes none of these.
+add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Wall> $<$<COMPILE_LANGUAGE:C,CXX>:-Wextra>)
 if(VORBIN_WERROR)
-  add_compile_options(-Werror)
+  add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-Werror>)
 endif()
 
 if(WIN32)
