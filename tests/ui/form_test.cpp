@@ -87,6 +87,28 @@ TEST_F(FrameworkTest, ClassBackgroundFollowsTheBackColor) {
     EXPECT_EQ(described.lbColor, RGB(10, 20, 30));
 }
 
+COLORREF PixelOf(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return pixel;
+}
+
+TEST_F(FrameworkTest, BackColorSetOnALiveWindowSurvivesLaterPaints) {
+    Form form(Module());
+    form.SetSize(200, 150);
+    form.Create();
+    OrvoTest::PumpMessages();
+    EXPECT_EQ(PixelOf(form.handle, 5, 5), GetSysColor(COLOR_BTNFACE));
+
+    form.SetBackColor(RGB(200, 0, 0));
+    EXPECT_TRUE(form.backColorPainted);
+    EXPECT_EQ(PixelOf(form.handle, 5, 5), RGB(200, 0, 0));
+    // A full repaint erases with the class brush; the paint handler puts the colour back.
+    RedrawWindow(form.handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(PixelOf(form.handle, 5, 5), RGB(200, 0, 0));
+}
+
 bool allowClose = false;
 int closeRequests = 0;
 int destroyCalls = 0;

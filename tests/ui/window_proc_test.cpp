@@ -4,6 +4,7 @@
 #include "ui/element.h"
 #include "ui/form.h"
 #include "ui/menu.h"
+#include "ui/window_proc.h"
 
 #include <string>
 #include <vector>
@@ -332,3 +333,38 @@ TEST_F(FrameworkTest, ParentMessagesReachTheirControls) {
 }
 
 } // namespace
+
+std::string activations;
+void NoteActivate(GUIElement* e) {
+    activations += "+" + e->GetTextNarrow() + " ";
+}
+void NoteDeactivate(GUIElement* e) {
+    activations += "-" + e->GetTextNarrow() + " ";
+}
+
+TEST_F(FrameworkTest, ActivationFollowsTheForegroundForm) {
+    activations.clear();
+    Form first(Module());
+    first.SetText("A");
+    first.onActivate = &NoteActivate;
+    first.onDeactivate = &NoteDeactivate;
+    first.Create();
+    OrvoTest::PumpMessages();
+    ASSERT_EQ(GetForegroundWindow(), first.handle);
+    EXPECT_EQ(ActiveForm(), &first);
+    {
+        Form second(Module());
+        second.SetText("B");
+        second.onActivate = &NoteActivate;
+        second.onDeactivate = &NoteDeactivate;
+        second.Create();
+        OrvoTest::PumpMessages();
+        EXPECT_EQ(ActiveForm(), &second);
+        EXPECT_NE(activations.find("-A +B"), std::string::npos) << activations;
+    }
+    // The destroyed form is forgotten; the first one may have been activated again.
+    EXPECT_TRUE(ActiveForm() == nullptr || ActiveForm() == &first);
+    SetForegroundWindow(first.handle);
+    OrvoTest::PumpMessages();
+    EXPECT_EQ(ActiveForm(), &first);
+}
