@@ -13,6 +13,7 @@ namespace {
 HCURSOR waitCursor = nullptr;
 HCURSOR handCursor = nullptr;
 bool mouseTracking = false; // one TrackMouseEvent request outstanding for the whole process
+HWND trackedWindow = nullptr;
 Form* activeForm = nullptr;
 
 // The two 16-bit halves of a mouse message's LPARAM, as signed client coordinates.
@@ -99,6 +100,15 @@ bool SetElementCursor(GUIElement* element) {
     return false;
 }
 
+// The tracked window's WM_MOUSELEAVE can still reach this procedure. A window destroyed, or
+// handed back to its own procedure, while tracked never reports here, and without this check
+// no window would be tracked again for the rest of the run.
+bool TrackedWindowReportsHere() {
+    return trackedWindow != nullptr && IsWindow(trackedWindow) &&
+           GetWindowLongPtrW(trackedWindow, GWLP_WNDPROC) ==
+               reinterpret_cast<LONG_PTR>(&FrameworkWindowProc);
+}
+
 void TrackMouse(HWND window) {
     TRACKMOUSEEVENT request = {};
     request.cbSize = sizeof(request);
@@ -106,6 +116,7 @@ void TrackMouse(HWND window) {
     request.hwndTrack = window;
     request.dwHoverTime = HOVER_DEFAULT;
     mouseTracking = TrackMouseEvent(&request) != FALSE;
+    trackedWindow = mouseTracking ? window : nullptr;
 }
 
 } // namespace
@@ -245,6 +256,9 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
     case WM_MOUSEMOVE:
         if (element != nullptr) {
             element->OnMouseMove(MouseX(lParam), MouseY(lParam));
+            if (mouseTracking && window != trackedWindow && !TrackedWindowReportsHere()) {
+                mouseTracking = false;
+            }
             if (!mouseTracking) {
                 TrackMouse(element->handle);
             }
@@ -287,6 +301,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
         break;
     case WM_MOUSELEAVE:
         mouseTracking = false;
+        trackedWindow = nullptr;
         if (element != nullptr) {
             element->OnMouseLeave();
         }

@@ -6,6 +6,7 @@
 #include "ui/menu.h"
 #include "ui/window_proc.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -281,6 +282,56 @@ TEST_F(FrameworkTest, MouseMessagesCarrySignedClientCoordinates) {
         EXPECT_EQ(mouseCalls[0].window, label.handle);
         EXPECT_EQ(mouseCalls[0].x, -5);
         EXPECT_EQ(mouseCalls[0].y, 7);
+    }
+}
+
+int leaves = 0;
+void CountLeave(GUIElement*) {
+    ++leaves;
+}
+
+void PutCursorOver(HWND window) {
+    RECT bounds = {};
+    GetWindowRect(window, &bounds);
+    SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+}
+
+// Pumps messages until `done` or about two seconds have passed.
+template <typename Done> void PumpUntil(Done done) {
+    for (int i = 0; i < 100 && !done(); ++i) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        OrvoTest::PumpMessages();
+    }
+}
+
+TEST_F(FrameworkTest, MouseTrackingResumesWhenTheTrackedWindowStopsReporting) {
+    // The tracked window goes away, or its element does, before the mouse leaves it: its
+    // WM_MOUSELEAVE never comes here. The next window under the mouse is tracked anyway.
+    for (bool destroyWindow : {true, false}) {
+        Form form(Module());
+        form.SetSize(200, 150);
+        form.Create();
+        auto first = std::make_unique<TestLabel>(&form);
+        TestLabel second(&form);
+        second.SetLocation(10, 60);
+        second.onMouseLeave = &CountLeave;
+        first->Create();
+        second.Create();
+        OrvoTest::PumpMessages();
+        leaves = 0;
+
+        PutCursorOver(first->handle);
+        SendMessageW(first->handle, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+        if (destroyWindow) {
+            DestroyWindow(first->handle);
+        } else {
+            first.reset();
+        }
+        PutCursorOver(second.handle);
+        SendMessageW(second.handle, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+        PutCursorOver(GetDesktopWindow());
+        PumpUntil([] { return leaves > 0; });
+        EXPECT_EQ(leaves, 1) << (destroyWindow ? "window destroyed" : "element deleted");
     }
 }
 
