@@ -152,12 +152,15 @@ TEST_F(FrameworkTest, DeletingAFormClosesItsWindowAndRemovesItsClass) {
     std::wstring className = L"Window" + std::to_wstring(form->id - 1);
     WNDCLASSW found = {};
     ASSERT_TRUE(GetClassInfoW(Module(), className.c_str(), &found));
+    HBRUSH classBrush = found.hbrBackground;
+    ASSERT_NE(GetObjectType(classBrush), 0u);
 
     form.reset();
     EXPECT_EQ(closeRequests, 1);
     EXPECT_EQ(destroyCalls, 1);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(GetClassInfoW(Module(), className.c_str(), &found));
+    EXPECT_EQ(GetObjectType(classBrush), 0u); // the class took its brush with it
 }
 
 int releasedForms = 0;
