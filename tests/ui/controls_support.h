@@ -171,6 +171,12 @@ inline std::unique_ptr<Canvas> CaptureClient(HWND window) {
     return canvas;
 }
 
+// Host forms are not the program's main window: closing one must not post WM_QUIT.
+inline void NotTheMainWindow(const OrvoUtility::Form& form) {
+    if (OrvoUtility::mainWindow == form.handle)
+        OrvoUtility::mainWindow = nullptr;
+}
+
 // A captioned top-level form to host the controls under test, shown at (40, 40).
 inline std::unique_ptr<OrvoUtility::Form> MakeHostForm(int clientWidth = 400,
                                                        int clientHeight = 300) {
@@ -179,6 +185,7 @@ inline std::unique_ptr<OrvoUtility::Form> MakeHostForm(int clientWidth = 400,
     form->left = 40;
     form->top = 40;
     form->Create();
+    NotTheMainWindow(*form);
     form->SetClientSize(clientWidth, clientHeight);
     PumpMessages();
     return form;

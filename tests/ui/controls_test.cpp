@@ -43,18 +43,18 @@ class ColourForm : public Form {
 class ControlsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        mainWindow = nullptr;
         form = std::make_unique<ColourForm>();
         form->left = 40;
         form->top = 40;
         form->Create();
+        NotTheMainWindow(*form);
         form->SetClientSize(400, 300);
         PumpMessages();
+        ASSERT_NE(form->handle, nullptr);
     }
     void TearDown() override {
         form.reset();
         PumpMessages();
-        mainWindow = nullptr;
     }
     std::unique_ptr<ColourForm> form;
 };
@@ -80,6 +80,7 @@ std::unique_ptr<Canvas> DrawButtonItem(UINT state, COLORREF textColor, Font& fon
 
 TEST(ButtonDrawing, ColoursForEachState) {
     Font font("Arial", 22);
+    const int baseline = LiveGdiObjects();
     struct Case {
         UINT state;
         COLORREF text;
@@ -105,6 +106,7 @@ TEST(ButtonDrawing, ColoursForEachState) {
         BitBlt(inner.dc(), 0, 0, 98, 38, shot->dc(), 1, 1, SRCCOPY);
         EXPECT_GT(inner.Count(c.wantText), 5);
     }
+    EXPECT_EQ(LiveGdiObjects(), baseline);
 }
 
 TEST(ButtonDrawing, CaptionStartsHalfTheSpareHeightBelowTheTopAndFocusIsInsetBy3) {

@@ -34,6 +34,7 @@ class ViewsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         form = MakeHostForm(420, 320);
+        ASSERT_NE(form->handle, nullptr);
         sheet = std::make_unique<Canvas>(27 * 21, 27);
         DrawTileSheet(*sheet);
         sheet->Unselect();
