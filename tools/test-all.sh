@@ -82,6 +82,9 @@ if configure "$BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw-
     && build "$BUILD/win64"; then
     stage "Wine prefix and Xvfb"
     PREFIX=${VORBIN_TEST_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/vorbin/wine-test}
+    VORBIN_EXTRA_OVERRIDES="winebrowser.exe=d;" vorbin_wine_env "$PREFIX"
+    # A wineserver left from an earlier run would keep its desktop on an old display.
+    "$VORBIN_WINESERVER" -k 2>/dev/null && "$VORBIN_WINESERVER" -w 2>/dev/null
     VORBIN_EXTRA_OVERRIDES="winebrowser.exe=d;" vorbin_wine_prefix "$PREFIX"
     export WINEDLLOVERRIDES
     vorbin_start_xvfb || failed+=("Xvfb")
