@@ -11,6 +11,8 @@ SECONDS_EACH=${VORBIN_MEASURE_SECONDS:-30}
 [ -f "$EXE" ] || { echo "no $EXE: run tools/test-all.sh first" >&2; exit 1; }
 
 PREFIX=${VORBIN_TEST_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/vorbin/wine-test}
+vorbin_wine_env "$PREFIX"
+"$VORBIN_WINESERVER" -k 2>/dev/null && "$VORBIN_WINESERVER" -w 2>/dev/null # bind to our display
 vorbin_wine_prefix "$PREFIX"
 vorbin_start_xvfb || exit 1
 trap 'kill "$VORBIN_XVFB_PID" 2>/dev/null; "$VORBIN_WINESERVER" -k 2>/dev/null' EXIT
