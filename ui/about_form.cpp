@@ -11,8 +11,9 @@ namespace {
 
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
-constexpr int kClientWidth = 600;
-constexpr int kClientHeight = 300;
+// The window starts at this outer size and gets this client size each time it is shown.
+constexpr int kFormWidth = 600;
+constexpr int kFormHeight = 300;
 constexpr COLORREF kLinkColor = RGB(0, 0, 255);
 
 // Forwarding functions plugged into the callbacks of the form and its children; a child
@@ -105,7 +106,7 @@ FormAbout::FormAbout(Form* owner)
     minimizeBox = false;
     maximizeBox = false;
     modalFrame = true;
-    SetSize(kClientWidth, kClientHeight);
+    SetSize(kFormWidth, kFormHeight);
     CenterOnScreen();
     SetText("Info...");
 
@@ -125,18 +126,10 @@ FormAbout::~FormAbout() {
     ReleaseOwner(ownerForm, this);
 }
 
-void FormAbout::Create() {
-    const bool wasCreated = created;
-    Form::Create();
-    // The window shows itself while it is being made, before it counts as created, so the
-    // show step could not size it then.
-    if (!wasCreated) {
-        OnShow();
-    }
-}
-
+// Runs on every WM_SHOWWINDOW, also the one of the opener's SW_SHOWNA on the window that
+// Create has already shown (the first one, inside CreateWindowExW, comes too early to size).
 void FormAbout::OnShow() {
-    SetClientSize(kClientWidth, kClientHeight);
+    SetClientSize(kFormWidth, kFormHeight);
 }
 
 void FormAbout::HandleCreated() {

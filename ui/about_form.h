@@ -24,7 +24,6 @@ class FormAbout : public Form {
     explicit FormAbout(Form* ownerForm);
     ~FormAbout() override;
 
-    void Create() override;
     // Each time the window is shown its client area becomes 600 x 300.
     void OnShow() override;
 

@@ -1,5 +1,4 @@
-// What the two dialog forms share: finding the form a child belongs to, and holding the
-// owner form disabled while a dialog is open over it.
+// Shared by the dialog forms: a child's enclosing form, and the owner held disabled.
 #pragma once
 
 #include "ui/element.h"
