@@ -16,47 +16,7 @@ constexpr int kFormWidth = 600;
 constexpr int kFormHeight = 300;
 constexpr COLORREF kLinkColor = RGB(0, 0, 255);
 
-// Forwarding functions plugged into the callbacks of the form and its children; a child
-// (also the logo inside its panel) reaches the form it sits on.
-void ForwardCreate(GUIElement* element, HWND) {
-    if (FormAbout* form = EnclosingForm<FormAbout>(element)) {
-        form->HandleCreated();
-    }
-}
-
-bool ForwardClose(GUIElement* element) {
-    FormAbout* form = EnclosingForm<FormAbout>(element);
-    return form == nullptr || form->HandleClose();
-}
-
-void ForwardResize(GUIElement* element) {
-    if (FormAbout* form = EnclosingForm<FormAbout>(element)) {
-        form->HandleResize();
-    }
-}
-
-bool ForwardKeyPress(GUIElement* element, int character) {
-    FormAbout* form = EnclosingForm<FormAbout>(element);
-    return form == nullptr || form->HandleKeyPress(character);
-}
-
-void ForwardKeyDown(GUIElement* element, int key) {
-    if (FormAbout* form = EnclosingForm<FormAbout>(element)) {
-        form->HandleKeyDown(key);
-    }
-}
-
-void ForwardKeyUp(GUIElement* element, int key) {
-    if (FormAbout* form = EnclosingForm<FormAbout>(element)) {
-        form->HandleKeyUp(key);
-    }
-}
-
-void ForwardClick(GUIElement* element) {
-    if (FormAbout* form = EnclosingForm<FormAbout>(element)) {
-        form->HandleClick(element);
-    }
-}
+using Forward = DialogForwarders<FormAbout>;
 
 void ForwardLinkPress(GUIElement* element, HWND, int x, int y) {
     if (FormAbout* form = EnclosingForm<FormAbout>(element)) {
@@ -82,7 +42,7 @@ std::unique_ptr<CellControl> MakeLink(FormAbout* form, const std::string& shown,
     link->alignment = 0;
     link->SetHandCursor(true);
     link->font = linkFont;
-    link->onKeyPress = ForwardKeyPress;
+    link->onKeyPress = Forward::KeyPress;
     link->onMouseDown = ForwardLinkPress;
     link->Create();
     return link;
@@ -110,12 +70,12 @@ FormAbout::FormAbout(Form* owner)
     CenterOnScreen();
     SetText("Info...");
 
-    onCreate = ForwardCreate;
-    onClose = ForwardClose;
-    onResize = ForwardResize;
-    onKeyPress = ForwardKeyPress;
-    onKeyDown = ForwardKeyDown;
-    onKeyUp = ForwardKeyUp;
+    onCreate = Forward::Create;
+    onClose = Forward::Close;
+    onResize = Forward::Resize;
+    onKeyPress = Forward::KeyPress;
+    onKeyDown = Forward::KeyDown;
+    onKeyUp = Forward::KeyUp;
     HoldOwner(ownerForm, this);
 }
 
@@ -145,27 +105,27 @@ void FormAbout::HandleCreated() {
     imagePanel->SetBorder(true);
     imagePanel->SetSize(imageWidth + 20, clientHeight - 20);
     imagePanel->SetLocation(10, 10);
-    imagePanel->onKeyPress = ForwardKeyPress;
+    imagePanel->onKeyPress = Forward::KeyPress;
     imagePanel->Create();
 
     logoView = std::make_unique<Image>(imagePanel.get(), imageId);
     logoView->SetSize(imageWidth, imageHeight);
     logoView->SetLocation(5, 5);
-    logoView->onKeyPress = ForwardKeyPress;
+    logoView->onKeyPress = Forward::KeyPress;
     logoView->Create();
 
     titleLabel = std::make_unique<Label>(this, titleText);
     titleLabel->SetSize(textWidth, 25);
     titleLabel->SetLocation(textLeft, 10);
     titleLabel->font = titleFont.get();
-    titleLabel->onKeyPress = ForwardKeyPress;
+    titleLabel->onKeyPress = Forward::KeyPress;
     titleLabel->Create();
 
     creditsLabel = std::make_unique<Label>(this, creditsText);
     creditsLabel->SetSize(textWidth, 25);
     creditsLabel->SetLocation(textLeft, 35);
     creditsLabel->font = formFont.get();
-    creditsLabel->onKeyPress = ForwardKeyPress;
+    creditsLabel->onKeyPress = Forward::KeyPress;
     creditsLabel->Create();
 
     siteLink = MakeLink(this, siteAddress, linkFont.get(), textLeft, 55);
@@ -177,14 +137,14 @@ void FormAbout::HandleCreated() {
     noticeBox->SetVerticalScroll(true);
     noticeBox->SetSize(textWidth, clientHeight - 145);
     noticeBox->SetLocation(textLeft, 85);
-    noticeBox->onKeyPress = ForwardKeyPress;
+    noticeBox->onKeyPress = Forward::KeyPress;
     noticeBox->Create();
 
     okButton = std::make_unique<Button>(this, "OK");
     okButton->SetSize(80, 25);
     okButton->SetLocation(textLeft + textWidth / 2 - 40, clientHeight - 50);
-    okButton->onKeyPress = ForwardKeyPress;
-    okButton->onClick = ForwardClick;
+    okButton->onKeyPress = Forward::KeyPress;
+    okButton->onClick = Forward::Click;
     okButton->Create();
     okButton->Focus();
 }

@@ -17,6 +17,45 @@ template <typename FormType> FormType* EnclosingForm(GUIElement* element) {
     return nullptr;
 }
 
+// The forwarding functions a dialog form plugs into its own callbacks and its children's:
+// each finds the dialog the element sits on (a child of a panel included) and calls the
+// dialog's hook of the same name. A dialog form plugs in all of them in its constructor.
+template <typename FormType> struct DialogForwarders {
+    static void Create(GUIElement* element, HWND) {
+        if (FormType* form = EnclosingForm<FormType>(element)) {
+            form->HandleCreated();
+        }
+    }
+    static bool Close(GUIElement* element) {
+        FormType* form = EnclosingForm<FormType>(element);
+        return form == nullptr || form->HandleClose();
+    }
+    static void Resize(GUIElement* element) {
+        if (FormType* form = EnclosingForm<FormType>(element)) {
+            form->HandleResize();
+        }
+    }
+    static bool KeyPress(GUIElement* element, int character) {
+        FormType* form = EnclosingForm<FormType>(element);
+        return form == nullptr || form->HandleKeyPress(character);
+    }
+    static void KeyDown(GUIElement* element, int key) {
+        if (FormType* form = EnclosingForm<FormType>(element)) {
+            form->HandleKeyDown(key);
+        }
+    }
+    static void KeyUp(GUIElement* element, int key) {
+        if (FormType* form = EnclosingForm<FormType>(element)) {
+            form->HandleKeyUp(key);
+        }
+    }
+    static void Click(GUIElement* element) {
+        if (FormType* form = EnclosingForm<FormType>(element)) {
+            form->HandleClick(element);
+        }
+    }
+};
+
 // Disables the owner and makes the dialog its current dialogForm. A null owner is allowed.
 void HoldOwner(Form* owner, Form* dialog);
 // Gives the owner back, but only while this dialog is still its current one: a dialog

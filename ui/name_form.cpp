@@ -12,47 +12,7 @@ namespace {
 constexpr int kEnter = 13;
 constexpr int kMaxNameLength = 10;
 
-// Forwarding functions plugged into the callbacks of the form and its children; a child
-// reaches the form it sits on.
-void ForwardCreate(GUIElement* element, HWND) {
-    if (FormNamePlayer* form = EnclosingForm<FormNamePlayer>(element)) {
-        form->HandleCreated();
-    }
-}
-
-bool ForwardClose(GUIElement* element) {
-    FormNamePlayer* form = EnclosingForm<FormNamePlayer>(element);
-    return form == nullptr || form->HandleClose();
-}
-
-void ForwardResize(GUIElement* element) {
-    if (FormNamePlayer* form = EnclosingForm<FormNamePlayer>(element)) {
-        form->HandleResize();
-    }
-}
-
-bool ForwardKeyPress(GUIElement* element, int character) {
-    FormNamePlayer* form = EnclosingForm<FormNamePlayer>(element);
-    return form == nullptr || form->HandleKeyPress(character);
-}
-
-void ForwardKeyDown(GUIElement* element, int key) {
-    if (FormNamePlayer* form = EnclosingForm<FormNamePlayer>(element)) {
-        form->HandleKeyDown(key);
-    }
-}
-
-void ForwardKeyUp(GUIElement* element, int key) {
-    if (FormNamePlayer* form = EnclosingForm<FormNamePlayer>(element)) {
-        form->HandleKeyUp(key);
-    }
-}
-
-void ForwardClick(GUIElement* element) {
-    if (FormNamePlayer* form = EnclosingForm<FormNamePlayer>(element)) {
-        form->HandleClick(element);
-    }
-}
+using Forward = DialogForwarders<FormNamePlayer>;
 
 } // namespace
 
@@ -65,12 +25,12 @@ FormNamePlayer::FormNamePlayer(Form* owner, HINSTANCE moduleInstance, std::strin
     SetSize(250, 150);
     SetText(caption);
 
-    onCreate = ForwardCreate;
-    onClose = ForwardClose;
-    onResize = ForwardResize;
-    onKeyPress = ForwardKeyPress;
-    onKeyDown = ForwardKeyDown;
-    onKeyUp = ForwardKeyUp;
+    onCreate = Forward::Create;
+    onClose = Forward::Close;
+    onResize = Forward::Resize;
+    onKeyPress = Forward::KeyPress;
+    onKeyDown = Forward::KeyDown;
+    onKeyUp = Forward::KeyUp;
 
     // The children are built while the window is made (onCreate).
     Create();
@@ -105,14 +65,14 @@ void FormNamePlayer::HandleCreated() {
     nameBox->SetLocation(5, 35);
     nameBox->SetMaxLength(kMaxNameLength);
     nameBox->SetUpperCase(true);
-    nameBox->onKeyPress = ForwardKeyPress;
+    nameBox->onKeyPress = Forward::KeyPress;
     nameBox->Create();
     nameBox->Focus();
 
     okButton = std::make_unique<Button>(this, "OK");
     okButton->SetSize(80, 25);
     okButton->SetLocation(clientWidth / 2 + 5, 35);
-    okButton->onClick = ForwardClick;
+    okButton->onClick = Forward::Click;
     okButton->Create();
 }
 
