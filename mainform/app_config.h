@@ -14,8 +14,9 @@ constexpr const char* kFreewareNotice =
     "Vorbin \xE8 un programma gratuito (freeware).\r\n"
     "Puoi usarlo e distribuirlo liberamente, senza modificarlo.\r\n"
     "Il programma \xE8 fornito cos\xEC com'\xE8, senza alcuna garanzia.";
-// The maker's site; the About form derives the mail address from it.
-constexpr const char* kHomePage = "http://www.vorbin.example";
+// The maker's site (a reserved .example domain, so no link leads to anyone's real site;
+// short enough for the About form's 150-pixel link). The mail address derives from it.
+constexpr const char* kHomePage = "http://www.orvo.example";
 
 // The game's help page on the maker's site.
 inline std::string helpPageAddress() {

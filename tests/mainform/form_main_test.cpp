@@ -355,7 +355,7 @@ TEST_F(FormMainTest, OptionsToggleAndInfiniteLivesGiveNineHundredNinetyNine) {
     choose(*form->guideItem);
     choose(*form->homeItem);
     EXPECT_TRUE(IsWindow(form->handle));
-    EXPECT_EQ(MyGame::helpPageAddress(), "http://www.vorbin.example/Vorbin.asp");
+    EXPECT_EQ(MyGame::helpPageAddress(), "http://www.orvo.example/Vorbin.asp");
 
     choose(*form->infiniteLivesItem);
     click(*form->playButton);
@@ -509,7 +509,7 @@ TEST_F(FormMainTest, InfoOpensAFreshAboutFormEachTime) {
     EXPECT_EQ(first->imageId, 1006);
     EXPECT_EQ(first->titleText, "Vorbin 1.1.0.0");
     EXPECT_EQ(first->creditsText, MyGame::kCreditsLine);
-    EXPECT_EQ(first->siteAddress, "http://www.vorbin.example");
+    EXPECT_EQ(first->siteAddress, "http://www.orvo.example");
     // Three lines, CR LF between them and no other line breaks.
     const std::string notice = ReplaceAll(first->noticeText, "\r\n", "|");
     EXPECT_EQ(notice.find_first_of("\r\n"), std::string::npos);
