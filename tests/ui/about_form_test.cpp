@@ -66,15 +66,6 @@ SIZE ClientSize(HWND window) {
     return SIZE{client.right, client.bottom};
 }
 
-void ExpectPlaced(GUIElement& element, int x, int y, int w, int h) {
-    POINT at = element.GetLocation();
-    SIZE size = element.GetSize();
-    EXPECT_EQ(at.x, x);
-    EXPECT_EQ(at.y, y);
-    EXPECT_EQ(size.cx, w);
-    EXPECT_EQ(size.cy, h);
-}
-
 TEST_F(AboutFormTest, LaysOutItsChildrenInTheClientAreaItWasCreatedWith) {
     auto form = Open();
     EXPECT_FALSE(IsWindowEnabled(owner->handle));
@@ -92,14 +83,14 @@ TEST_F(AboutFormTest, LaysOutItsChildrenInTheClientAreaItWasCreatedWith) {
     const int tw = w - 209 - 10;
 
     SCOPED_TRACE("positions");
-    ExpectPlaced(*form->imagePanel, 10, 10, 184, h - 20);
-    ExpectPlaced(*form->logoView, 5, 5, 164, 50);
-    ExpectPlaced(*form->titleLabel, 209, 10, tw, 25);
-    ExpectPlaced(*form->creditsLabel, 209, 35, tw, 25);
-    ExpectPlaced(*form->siteLink, 209, 55, 150, 22);
-    ExpectPlaced(*form->mailLink, 369, 55, 150, 22);
-    ExpectPlaced(*form->noticeBox, 209, 85, tw, h - 145);
-    ExpectPlaced(*form->okButton, 209 + tw / 2 - 40, h - 50, 80, 25);
+    OrvoTest::ExpectPlaced(*form->imagePanel, 10, 10, 184, h - 20);
+    OrvoTest::ExpectPlaced(*form->logoView, 5, 5, 164, 50);
+    OrvoTest::ExpectPlaced(*form->titleLabel, 209, 10, tw, 25);
+    OrvoTest::ExpectPlaced(*form->creditsLabel, 209, 35, tw, 25);
+    OrvoTest::ExpectPlaced(*form->siteLink, 209, 55, 150, 22);
+    OrvoTest::ExpectPlaced(*form->mailLink, 369, 55, 150, 22);
+    OrvoTest::ExpectPlaced(*form->noticeBox, 209, 85, tw, h - 145);
+    OrvoTest::ExpectPlaced(*form->okButton, 209 + tw / 2 - 40, h - 50, 80, 25);
     EXPECT_EQ(form->logoView->parent, form->imagePanel.get());
 }
 

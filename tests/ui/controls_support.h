@@ -90,25 +90,18 @@ class Canvas {
     // Smallest rectangle holding every pixel that differs from `background`; empty (all
     // zero) when there is none.
     RECT BoundsNot(COLORREF background) const {
-        RECT r{width_, height_, 0, 0};
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
-                if (At(x, y) != background) {
-                    r.left = x < r.left ? x : r.left;
-                    r.top = y < r.top ? y : r.top;
-                    r.right = x + 1 > r.right ? x + 1 : r.right;
-                    r.bottom = y + 1 > r.bottom ? y + 1 : r.bottom;
-                }
-        if (r.right == 0)
-            return RECT{0, 0, 0, 0};
-        return r;
+        return BoundsWhere([background](COLORREF c) { return c != background; });
     }
     // Smallest rectangle holding every pixel of exactly colour `c`; empty when none.
-    RECT BoundsOf(COLORREF c) const {
+    RECT BoundsOf(COLORREF colour) const {
+        return BoundsWhere([colour](COLORREF c) { return c == colour; });
+    }
+    // Smallest rectangle holding every pixel whose colour passes `keep`; empty when none.
+    template <typename Keep> RECT BoundsWhere(Keep keep) const {
         RECT r{width_, height_, 0, 0};
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x)
-                if (At(x, y) == c) {
+                if (keep(At(x, y))) {
                     r.left = x < r.left ? x : r.left;
                     r.top = y < r.top ? y : r.top;
                     r.right = x + 1 > r.right ? x + 1 : r.right;

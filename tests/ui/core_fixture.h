@@ -37,6 +37,16 @@ class FrameworkTest : public ::testing::Test {
     static HINSTANCE Module() { return GetModuleHandleW(nullptr); }
 };
 
+// The element stands at (x, y) with size w x h, as its own properties report.
+inline void ExpectPlaced(OrvoUtility::GUIElement& element, int x, int y, int w, int h) {
+    POINT at = element.GetLocation();
+    SIZE size = element.GetSize();
+    EXPECT_EQ(at.x, x);
+    EXPECT_EQ(at.y, y);
+    EXPECT_EQ(size.cx, w);
+    EXPECT_EQ(size.cy, h);
+}
+
 // A bare edit control made by the framework's standard control creation.
 class TestEdit : public OrvoUtility::Child {
   public:

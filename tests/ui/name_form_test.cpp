@@ -54,15 +54,6 @@ class NameFormTest : public OrvoTest::FrameworkTest {
     std::unique_ptr<Form> owner;
 };
 
-void ExpectPlaced(GUIElement& element, int x, int y, int w, int h) {
-    POINT at = element.GetLocation();
-    SIZE size = element.GetSize();
-    EXPECT_EQ(at.x, x);
-    EXPECT_EQ(at.y, y);
-    EXPECT_EQ(size.cx, w);
-    EXPECT_EQ(size.cy, h);
-}
-
 TEST_F(NameFormTest, OpensOverItsDisabledOwnerWithTheBoxFocused) {
     auto form = Open();
     form->SetPrompt("Inserisci il tuo nome:");
@@ -87,9 +78,9 @@ TEST_F(NameFormTest, OpensOverItsDisabledOwnerWithTheBoxFocused) {
     EXPECT_EQ(outer.right - outer.left, 250);
     EXPECT_EQ(outer.bottom - outer.top, 150);
     const int cw = client.right;
-    ExpectPlaced(*form->promptLabel, 5, 5, cw - 10, 25);
-    ExpectPlaced(*form->nameBox, 5, 35, cw / 2 - 10, 25);
-    ExpectPlaced(*form->okButton, cw / 2 + 5, 35, 80, 25);
+    OrvoTest::ExpectPlaced(*form->promptLabel, 5, 5, cw - 10, 25);
+    OrvoTest::ExpectPlaced(*form->nameBox, 5, 35, cw / 2 - 10, 25);
+    OrvoTest::ExpectPlaced(*form->okButton, cw / 2 + 5, 35, 80, 25);
     EXPECT_EQ(form->okButton->GetTextNarrow(), "OK");
 
     EXPECT_EQ(GetFocus(), form->nameBox->handle);
