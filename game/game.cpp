@@ -271,8 +271,10 @@ void Game::gameOver() {
 }
 
 void Game::tick() {
-    if (moveStamp.isNull) {
-        // The first tick starts every clock of the game.
+    if (!ticked) {
+        // The first tick starts every clock of the game. A player step run before it has
+        // stamped moveStamp already; the other two clocks must still start here.
+        ticked = true;
         stampNow(moveStamp, *clock);
         stampNow(eventStamp, *clock);
         stampNow(marqueeStamp, *clock);

@@ -103,6 +103,7 @@ class Game {
     int stepCounter = 0;    // ticks counted since the last walker pass
     int marqueeIndex = 0;   // next leaderboard line of the marquee
     bool tickBusy = false;  // a tick is running; a nested tick returns at once
+    bool ticked = false;    // the first tick has stamped the three clocks
 
   private:
     void playerCaught();

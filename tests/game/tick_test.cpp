@@ -31,6 +31,20 @@ TEST(Tick, FirstTickStampsTheClocksAndShowsNoMarquee) {
     EXPECT_EQ(r.game.marqueeIndex, 0);
 }
 
+TEST(Tick, TheFirstTickStartsTheClocksEvenAfterAnEarlierPlayerStep) {
+    // A player step before any tick stamps moveStamp; the first tick must still start the
+    // marquee and pause clocks, or the strip would never turn.
+    GameRig r;
+    r.game.rankingLines = {"00001500 ANNA         Livello 2"};
+    r.game.newGame();
+    r.game.playerStep();
+    r.game.tick();
+    EXPECT_FALSE(r.game.eventStamp.isNull);
+    EXPECT_FALSE(r.game.marqueeStamp.isNull);
+    tickAfter(r, 5001);
+    EXPECT_EQ(r.display.marquee, "Classifica: 1\xB0 Punteggio 00001500 ANNA         Livello 2");
+}
+
 TEST(Tick, IdleTicksHoldThePlayerAtTheStartCell) {
     GameRig r;
     r.game.playerCol = r.game.restartCol = 7;
