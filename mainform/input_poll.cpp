@@ -1,6 +1,8 @@
 // Keyboard and joystick polling for the game's player steps.
 #include "mainform/input_poll.h"
 
+#include <limits>
+
 #include "game/input.h"
 
 namespace MyGame {
@@ -33,6 +35,12 @@ int mapJoystickAxis(UINT pos, UINT min, UINT max) {
         return 0;
     const double value = (static_cast<double>(pos) - static_cast<double>(sum) * 0.5) * 200.0 /
                          static_cast<double>(span);
+    // A driver may report a position far outside a tiny range; such a value cannot become
+    // an int, so it is held at the int limits (still a full push in its direction).
+    if (value >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (value <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
     return static_cast<int>(value); // truncates toward zero
 }
 

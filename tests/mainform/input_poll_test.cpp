@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <map>
 #include <vector>
 
@@ -135,9 +136,18 @@ TEST(InputPoll, AxisMappingOverTheDeviceRange) {
         int expected;
     };
     const Case cases[] = {
-        {32767, 0, 65535, 0}, {0, 0, 65535, -100},  {65535, 0, 65535, 100},
-        {500, 500, 500, 0},   {33000, 0, 65535, 0}, {33100, 0, 65535, 1},
-        {100, 0, 200, 0},     {0, 0, 200, -100},    {150, 100, 200, 0},
+        {32767, 0, 65535, 0},
+        {0, 0, 65535, -100},
+        {65535, 0, 65535, 100},
+        {500, 500, 500, 0},
+        {33000, 0, 65535, 0},
+        {33100, 0, 65535, 1},
+        {100, 0, 200, 0},
+        {0, 0, 200, -100},
+        {150, 100, 200, 0},
+        // Readings far outside a one-step range stay pushes in their own direction.
+        {0xFFFFFFFFu, 0, 1, INT_MAX},
+        {0, 0xFFFFFFFEu, 0xFFFFFFFFu, INT_MIN},
     };
     for (const Case& c : cases)
         EXPECT_EQ(MyGame::mapJoystickAxis(c.pos, c.min, c.max), c.expected)
