@@ -6,4 +6,4 @@ vorbin_add_gtest(ui_core_tests
     ${CMAKE_CURRENT_LIST_DIR}/form_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_proc_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/menu_font_ask_test.cpp
-  LIBS vorbin_ui)
+  LIBS vorbin_ui vorbin_resources vorbin_resource_ids)

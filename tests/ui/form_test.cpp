@@ -1,6 +1,7 @@
 // Forms over real windows: styles, sizing, closing, destruction and the message loop.
 #include "tests/ui/core_fixture.h"
 
+#include "res/resource_ids.h"
 #include "ui/form.h"
 
 #include <string>
@@ -85,6 +86,39 @@ TEST_F(FrameworkTest, ClassBackgroundFollowsTheBackColor) {
               static_cast<int>(sizeof(described)));
     EXPECT_EQ(described.lbStyle, static_cast<UINT>(BS_SOLID));
     EXPECT_EQ(described.lbColor, RGB(10, 20, 30));
+}
+
+TEST_F(FrameworkTest, IconTakenFromTheStoredIdentifier) {
+    HICON programIcon = LoadIconW(Module(), MAKEINTRESOURCEW(kIconMain));
+    ASSERT_NE(programIcon, nullptr);
+    struct Case {
+        unsigned short resourceId;
+        HICON classIcon;
+    };
+    // A missing resource gives no class icon rather than the system's application icon.
+    const Case cases[] = {{0, LoadIconW(nullptr, IDI_APPLICATION)},
+                          {static_cast<unsigned short>(kIconMain), programIcon},
+                          {4321, nullptr}};
+    for (const Case& c : cases) {
+        Form form(Module());
+        form.SetIcon(c.resourceId); // before Create: only stored
+        EXPECT_EQ(form.iconHandle, nullptr);
+        form.Create();
+        EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(form.handle, GCLP_HICON)), c.classIcon)
+            << c.resourceId;
+    }
+
+    // On a live window the icon becomes the small window icon; a failed load changes nothing.
+    Form form(Module());
+    form.Create();
+    form.SetIcon(4321);
+    EXPECT_EQ(form.iconHandle, nullptr);
+    EXPECT_EQ(SendMessageW(form.handle, WM_GETICON, ICON_SMALL, 0), 0);
+    form.SetIcon(static_cast<unsigned short>(kIconMain));
+    EXPECT_EQ(form.iconHandle, programIcon);
+    EXPECT_EQ(form.iconResourceId, kIconMain);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(form.handle, WM_GETICON, ICON_SMALL, 0)),
+              programIcon);
 }
 
 COLORREF PixelOf(HWND window, int x, int y) {

@@ -335,6 +335,26 @@ TEST_F(FrameworkTest, MouseTrackingResumesWhenTheTrackedWindowStopsReporting) {
     }
 }
 
+TEST_F(FrameworkTest, MainWindowWithoutAnElementStillEndsTheLoop) {
+    Form host(Module()); // the last element has a window: no fallback applies
+    host.Create();
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = &FrameworkWindowProc;
+    windowClass.hInstance = Module();
+    windowClass.lpszClassName = L"OrphanWindowTest";
+    ASSERT_NE(RegisterClassW(&windowClass), 0);
+    HWND orphan = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10,
+                                  nullptr, nullptr, Module(), nullptr);
+    ASSERT_NE(orphan, nullptr);
+    ASSERT_EQ(FindByHandle(orphan), nullptr);
+    OrvoTest::PumpMessages();
+
+    mainWindow = orphan;
+    DestroyWindow(orphan);
+    EXPECT_TRUE(OrvoTest::PumpMessages());
+    UnregisterClassW(windowClass.lpszClassName, Module());
+}
+
 // A form that hands its controls a brush of its own.
 class BrushForm : public Form {
   public:
