@@ -207,6 +207,42 @@ TEST_F(DrawingTest, KeyedPartShowsBackgroundWhereTheTileIsBlack) {
     }
 }
 
+// Where a keyed part has no bitmap pixels to take (no bitmap at all, or a part reaching past
+// the bitmap's edge) the destination stays as it was, as black pixels leave it.
+TEST_F(DrawingTest, KeyedPartLeavesTheBackgroundWhereThereIsNoBitmap) {
+    Canvas sheet(27 * 21, 27);
+    DrawTileSheet(sheet);
+    sheet.Unselect();
+    struct Case {
+        HBITMAP bitmap;
+        int sourceX;
+        int tileColumns; // columns of tile 20 that show; the rest stays red
+        const char* what;
+    };
+    const Case cases[] = {
+        {nullptr, 27, 0, "no bitmap"},
+        {sheet.bitmap(), 27 * 20 + 13, 14, "half past the right edge"},
+        {sheet.bitmap(), 27 * 21, 0, "wholly past the right edge"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Canvas target(27, 27);
+        target.Fill(kRed);
+        CountingDrawing drawing;
+        drawing.Borrow(target.dc());
+        drawing.PaintBitmapPartKeyed(0, 0, 27, 27, c.bitmap, c.sourceX, 0);
+        drawing.End();
+        EXPECT_EQ(drawing.failures > 0, c.bitmap == nullptr);
+        for (int y = 0; y < 27; ++y) {
+            for (int x = 0; x < 27; ++x) {
+                const int tx = x + 13; // column inside tile 20 for the half case
+                const bool tile = x < c.tileColumns && !TilePixelIsBlack(20, tx, y);
+                ASSERT_EQ(target.At(x, y), tile ? TileColor(20) : kRed) << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST_F(DrawingTest, KeyedWholeBitmapAtOwnSizeOrStretched) {
     Canvas picture(4, 2); // left half black, right half blue
     for (int y = 0; y < 2; ++y)

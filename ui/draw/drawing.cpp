@@ -131,6 +131,10 @@ void Drawing::PaintBitmapPartKeyed(int x, int y, int width, int height, HBITMAP 
                                    int sourceY) {
     if (context == nullptr)
         return;
+    if (bitmap == nullptr) {
+        OnGdiFailure();
+        return;
+    }
     MemoryContext image(context);
     MemoryContext mask(context);
     if (!image || !mask)
@@ -142,6 +146,9 @@ void Drawing::PaintBitmapPartKeyed(int x, int y, int width, int height, HBITMAP 
         OnGdiFailure();
     SelectScope imageScope(image.Get(), bitmap);
     SelectScope maskScope(mask.Get(), maskBitmap.Get());
+    // A new mask is all black (opaque); where the part reaches past the bitmap nothing is
+    // copied into it, so it starts white and those pixels leave the destination alone.
+    PatBlt(mask.Get(), 0, 0, width, height, WHITENESS);
     // White in the mask where the image is black, black elsewhere.
     SetBkColor(image.Get(), RGB(0, 0, 0));
     if (!BitBlt(mask.Get(), 0, 0, width, height, image.Get(), sourceX, sourceY, SRCCOPY))
