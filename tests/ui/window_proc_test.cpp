@@ -285,6 +285,66 @@ TEST_F(FrameworkTest, MouseMessagesCarrySignedClientCoordinates) {
     }
 }
 
+std::string events;
+void NoteKeyUp(GUIElement*, int key) {
+    events += "keyup " + std::to_string(key) + " ";
+}
+void NoteHover(GUIElement*) {
+    events += "hover ";
+}
+void NoteLeave(GUIElement*) {
+    events += "leave ";
+}
+void NoteResize(GUIElement*) {
+    events += "resize ";
+}
+void NoteMoved(GUIElement* element) {
+    events += "move@" + std::to_string(element->left) + "," + std::to_string(element->top) + " ";
+}
+void NotePaint(GUIElement*) {
+    events += "paint ";
+}
+
+// A label that also reports the show hook, which has no callback field of its own.
+class ShowProbe : public TestLabel {
+  public:
+    using TestLabel::TestLabel;
+    void OnShow() override { events += "show "; }
+};
+
+TEST_F(FrameworkTest, EachMessageRunsItsOwnOperation) {
+    Form form(Module());
+    form.SetSize(200, 150);
+    form.Create();
+    ShowProbe probe(&form);
+    probe.SetLocation(12, 34);
+    probe.onKeyUp = &NoteKeyUp;
+    probe.onMouseHover = &NoteHover;
+    probe.onMouseLeave = &NoteLeave;
+    probe.onResize = &NoteResize;
+    probe.onMove = &NoteMoved;
+    probe.onPaint = &NotePaint;
+    probe.Create();
+    OrvoTest::PumpMessages();
+    struct Case {
+        UINT message;
+        WPARAM wParam;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {WM_KEYUP, 'A', "keyup 65 "}, {WM_MOUSEHOVER, 0, "hover "},
+        {WM_MOUSELEAVE, 0, "leave "}, {WM_SIZE, SIZE_RESTORED, "resize "},
+        {WM_MOVE, 0, "move@12,34 "},  {WM_SHOWWINDOW, TRUE, "show resize "},
+        {WM_PAINT, 0, "paint "},
+    };
+    for (const Case& c : cases) {
+        events.clear();
+        probe.left = probe.top = -1; // a move reads the position back from the window
+        SendMessageW(probe.handle, c.message, c.wParam, 0);
+        EXPECT_EQ(events, c.expected) << std::hex << c.message;
+    }
+}
+
 int leaves = 0;
 void CountLeave(GUIElement*) {
     ++leaves;
