@@ -22,6 +22,11 @@ struct LineFile {
 // The user's local application-data folder, or empty. On Windows the shell's
 // CSIDL_LOCAL_APPDATA; elsewhere $XDG_DATA_HOME, else $HOME/.local/share.
 std::string LocalAppDataFolder();
+#ifdef _WIN32
+// An existing path as the 8-bit text the file functions here take: in the system code page,
+// or in its short form when it holds characters that code page lacks.
+std::string AnsiPathOf(const std::wstring& path);
+#endif
 // Appends the platform's separator ('\' on Windows, '/' elsewhere) unless the path is empty
 // or already ends in '/' or '\'.
 std::string WithTrailingSeparator(std::string p);

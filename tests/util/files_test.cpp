@@ -4,12 +4,17 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "tests/util/test_support.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using testsupport::ReadBytes;
 using testsupport::ScratchDir;
@@ -156,6 +161,29 @@ TEST(LocalAppData, IsTheShellsExistingFolder) {
     ASSERT_FALSE(folder.empty());
     EXPECT_TRUE(FileExists(folder));
     EXPECT_NE(folder.back(), '\\');
+}
+
+TEST(LocalAppData, FoldersNamedOutsideTheCodePageStayReachable) {
+    // A user folder named in Latin, Polish, Chinese or Cyrillic letters: its 8-bit name must
+    // lead the file functions to that very folder, or no result could ever be kept there.
+    const wchar_t* const names[] = {L"plain", L"Jos\u00E9", L"\u0141ukasz", L"\u4E2D\u6587",
+                                    L"\u0418\u0432\u0430\u043D"};
+    ScratchDir dir;
+    const std::wstring base = std::filesystem::path(dir.Path()).wstring() + L"\\";
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        SCOPED_TRACE(testing::Message() << "folder " << i);
+        const std::wstring folder = base + names[i];
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+        const std::string narrow = AnsiPathOf(folder);
+        EXPECT_TRUE(FileExists(narrow));
+        const std::string sub = WithTrailingSeparator(narrow) + "Vorbin";
+        ASSERT_TRUE(EnsureDirectory(sub));
+        LineFile file(WithTrailingSeparator(sub) + "Classifica.txt");
+        ASSERT_TRUE(file.WriteLines({"00001500 MARIO"}));
+        EXPECT_EQ(LineFile(file.path).ReadLines(), Lines{"00001500 MARIO"});
+        EXPECT_TRUE(
+            std::filesystem::exists(std::filesystem::path(folder) / L"Vorbin" / L"Classifica.txt"));
+    }
 }
 
 TEST(Links, OpeningAMissingFileFails) {
