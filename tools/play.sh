@@ -8,18 +8,8 @@ ROOT=$(pwd)
 BUILD=${VORBIN_BUILD_DIR:-$ROOT/build}/play
 . tools/wine-common.sh
 
-need=()
-have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
-for p in cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 \
-         fonts-liberation fonts-dejavu-core; do
-    have "$p" || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    echo "Installing ${need[*]}..."
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq && apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null \
-        || { echo "apt-get install failed" >&2; exit 1; }
-fi
+vorbin_install_missing cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+    wine64 fonts-liberation fonts-dejavu-core || exit 1
 
 echo "Building the game..."
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \

@@ -15,20 +15,11 @@ failed=()
 stage() { echo; echo "=== $* ($(($(date +%s) - start)) s)"; }
 
 # --- Packages -------------------------------------------------------------------------
-need=()
-have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
-for p in cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev \
-         g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 \
-         binutils-mingw-w64-i686 wine64 xvfb xdotool x11-utils imagemagick fonts-liberation \
-         fonts-dejavu-core python3; do
-    have "$p" || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    stage "Installing ${need[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq && apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null \
-        || { echo "apt-get install failed" >&2; exit 1; }
-fi
+stage "Packages"
+vorbin_install_missing cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev \
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 \
+    binutils-mingw-w64-i686 wine64 xvfb xdotool x11-utils imagemagick fonts-liberation \
+    fonts-dejavu-core python3 || exit 1
 
 configure() { # dir, extra cmake args...
     local dir=$1; shift

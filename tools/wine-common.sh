@@ -1,6 +1,20 @@
-# Shared Wine set-up for the test and play commands (sourced, not run).
+# Shared set-up for the test and play commands (sourced, not run): missing Debian packages
+# and the Wine prefix.
+# vorbin_install_missing PKG...: installs with apt-get whichever of the packages is missing.
 # vorbin_wine_env PREFIX: exports the variables every Wine call here uses.
 # vorbin_wine_prefix PREFIX: makes the prefix once (wineboot) and applies our settings.
+
+vorbin_install_missing() {
+    local need=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || need+=("$p")
+    done
+    [ ${#need[@]} -eq 0 ] && return 0
+    echo "Installing ${need[*]}..."
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq && apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null \
+        || { echo "apt-get install failed" >&2; return 1; }
+}
 
 VORBIN_WINE=/usr/lib/wine/wine64
 VORBIN_WINESERVER=/usr/lib/wine/wineserver64

@@ -70,12 +70,7 @@ FormAbout::FormAbout(Form* owner)
     CenterOnScreen();
     SetText("Info...");
 
-    onCreate = Forward::Create;
-    onClose = Forward::Close;
-    onResize = Forward::Resize;
-    onKeyPress = Forward::KeyPress;
-    onKeyDown = Forward::KeyDown;
-    onKeyUp = Forward::KeyUp;
+    Forward::PlugInto(*this);
     HoldOwner(ownerForm, this);
 }
 

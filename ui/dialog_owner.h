@@ -49,6 +49,15 @@ template <typename FormType> struct DialogForwarders {
             form->HandleKeyUp(key);
         }
     }
+    // Plugs the form's own callbacks; the children get KeyPress and Click one by one.
+    static void PlugInto(FormType& form) {
+        form.onCreate = Create;
+        form.onClose = Close;
+        form.onResize = Resize;
+        form.onKeyPress = KeyPress;
+        form.onKeyDown = KeyDown;
+        form.onKeyUp = KeyUp;
+    }
     static void Click(GUIElement* element) {
         if (FormType* form = EnclosingForm<FormType>(element)) {
             form->HandleClick(element);

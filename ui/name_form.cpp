@@ -25,12 +25,7 @@ FormNamePlayer::FormNamePlayer(Form* owner, HINSTANCE moduleInstance, std::strin
     SetSize(250, 150);
     SetText(caption);
 
-    onCreate = Forward::Create;
-    onClose = Forward::Close;
-    onResize = Forward::Resize;
-    onKeyPress = Forward::KeyPress;
-    onKeyDown = Forward::KeyDown;
-    onKeyUp = Forward::KeyUp;
+    Forward::PlugInto(*this);
 
     // The children are built while the window is made (onCreate).
     Create();

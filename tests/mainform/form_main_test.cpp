@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "leaderboard/leaderboard_file.h"
+#include "tests/ui/core_fixture.h"
 #include "tools/sim/autoplay.h"
 #include "util/files.h"
 #include "util/text.h"
@@ -22,20 +23,6 @@ using MyGame::FormMain;
 using OrvoUtility::GUIElement;
 
 // Dispatches every queued message; answers whether a WM_QUIT was among them.
-bool pump() {
-    bool quit = false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            quit = true;
-            continue;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return quit;
-}
-
 // Runs the message loop until `done` answers true or `timeoutMs` has passed.
 bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
@@ -43,7 +30,7 @@ bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
         if (GetTickCount() - start > timeoutMs)
             return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        pump();
+        OrvoTest::PumpMessages();
     }
     return true;
 }
@@ -147,13 +134,13 @@ class FormMainTest : public ::testing::Test {
         boardName = "VorbinTest" + std::to_string(GetCurrentProcessId());
         removeLeaderboard();
         form = std::make_unique<FormMain>(GetModuleHandleW(nullptr), "Vorbin prova", boardName);
-        pump();
+        OrvoTest::PumpMessages();
     }
     void TearDown() override {
         // Replaced dialog forms go first, while the form they refer to is still whole.
         OrvoUtility::FreeReleaseList();
         form.reset();
-        pump();
+        OrvoTest::PumpMessages();
         removeLeaderboard();
         OrvoUtility::mainWindow = nullptr;
     }
@@ -386,14 +373,14 @@ TEST_F(FormMainTest, EveryWayOutAsksAndNoKeepsTheGameGoing) {
         EXPECT_TRUE(form->game.running) << w.way;
         EXPECT_TRUE(form->gameTimer->ticking) << w.way;
     }
-    EXPECT_FALSE(pump()) << "no quit after No";
+    EXPECT_FALSE(OrvoTest::PumpMessages()) << "no quit after No";
 
     answerWith(IDYES, [&] { choose(*form->exitItem); });
     EXPECT_EQ(question.seen, 1);
     EXPECT_FALSE(IsWindow(form->handle));
     EXPECT_FALSE(form->created);
     EXPECT_FALSE(form->gameTimer->ticking);
-    EXPECT_TRUE(pump()) << "the message loop ends";
+    EXPECT_TRUE(OrvoTest::PumpMessages()) << "the message loop ends";
 }
 
 TEST_F(FormMainTest, LostGameOpensTheNameFormAndRecordsTheName) {
@@ -421,7 +408,7 @@ TEST_F(FormMainTest, LostGameOpensTheNameFormAndRecordsTheName) {
 
     names->nameBox->SetText("MARIO");
     click(*names->okButton);
-    pump();
+    OrvoTest::PumpMessages();
     EXPECT_FALSE(IsWindow(names->handle));
     EXPECT_TRUE(IsWindowEnabled(form->handle));
     const std::vector<std::string> expected = {"00001500 MARIO" + std::string(7, ' ') +
@@ -440,7 +427,7 @@ TEST_F(FormMainTest, RecordedNamesNeverSplitOrCutTheLeaderboardLine) {
                                                     L"B\x0100"
                                                     L"C\x030D");
     click(*form->nameForm->okButton);
-    pump();
+    OrvoTest::PumpMessages();
 
     // A game closed with the close box keeps the last name: empty on the first game.
     OrvoUtility::playerName.clear();
@@ -448,7 +435,7 @@ TEST_F(FormMainTest, RecordedNamesNeverSplitOrCutTheLeaderboardLine) {
     loseLastLife(1000, 10);
     ASSERT_NE(form->nameForm, nullptr);
     SendMessageW(form->nameForm->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-    pump();
+    OrvoTest::PumpMessages();
 
     const std::vector<std::string> expected = {"00002000 A?B?C?" + std::string(6, ' ') +
                                                    " Livello 2",
@@ -477,7 +464,7 @@ TEST_F(FormMainTest, AllTenLevelsWonOnTheFormEndWithTheNameForm) {
     ASSERT_NE(form->nameForm, nullptr);
     form->nameForm->nameBox->SetText("VINCE");
     click(*form->nameForm->okButton);
-    pump();
+    OrvoTest::PumpMessages();
     const std::vector<std::string> expected = {"00035000 VINCE" + std::string(7, ' ') +
                                                " Livello 10"};
     EXPECT_EQ(leaderboardLines(), expected);
